@@ -1,0 +1,69 @@
+// A main window started against a temporary configuration folder, with helpers to read
+// its controls as UTF-8.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/text/code_page.h"
+#include "core/text/gbk_literal.h"
+#include "ui/main_window.h"
+#include "ui/toolkit/message_box.h"
+
+namespace varimonde {
+
+inline std::string utf8(std::string_view gbkText) {
+    return utf8FromGbk(gbkText);
+}
+inline std::string g(std::u8string_view text) {
+    return gbk(text);
+}
+
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        MessageBox::shown().clear();
+        ASSERT_TRUE(configDir_.isValid());
+    }
+
+    // Stored settings (UTF-8 key, value) written before the window starts.
+    void storeSetting(std::u8string_view key, std::u8string_view value) {
+        SettingsFile(configDir_.path().toStdString()).writeSetting(gbk(key), gbk(value));
+    }
+    std::string storedSetting(std::u8string_view key) {
+        return utf8(SettingsFile(configDir_.path().toStdString()).readSetting(gbk(key)));
+    }
+
+    MainWindow& start() {
+        window_ = std::make_unique<MainWindow>(SettingsFile(configDir_.path().toStdString()));
+        return *window_;
+    }
+    MainWindow& window() { return *window_; }
+
+    // Rows of a list, each row's cells joined by "|", in UTF-8.
+    static std::vector<std::string> rowsOf(const ReportList& list) {
+        std::vector<std::string> rows;
+        for (const ListRow& row : list.rows()) {
+            std::string joined;
+            for (std::size_t c = 0; c < row.cells.size(); ++c) joined += (c ? "|" : "") + utf8(row.cells[c]);
+            rows.push_back(joined);
+        }
+        return rows;
+    }
+
+    static std::vector<std::string> shownTexts() {
+        std::vector<std::string> texts;
+        for (const ShownMessage& message : MessageBox::shown()) texts.push_back(utf8(message.text));
+        return texts;
+    }
+
+    QTemporaryDir configDir_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+}  // namespace varimonde
