@@ -208,12 +208,20 @@ TEST(CompareSides, FastMatchingEqualsThePlainScanOnRandomSides) {
     const std::vector<std::string> pieces = {"a", "A", "b", "_", gbk(u8"啊"), "\x81\x41", "\xB0"};
     const std::vector<std::string> values = {"1", "2"};
     std::mt19937 random(7);
-    auto randomSide = [&](std::size_t rows) {
+    // Long names repeat a short unit, so that many of their suffixes agree over long stretches.
+    auto randomName = [&](bool longName) {
+        std::string name;
+        const std::size_t length = random() % 5;
+        for (std::size_t k = 0; k < length; ++k) name += pieces[random() % pieces.size()];
+        if (!longName) return name;
+        std::string repeated;
+        while (repeated.size() < 70 + random() % 30) repeated += name.empty() ? "a" : name;
+        return repeated + pieces[random() % pieces.size()];
+    };
+    auto randomSide = [&](std::size_t rows, bool longNames) {
         Side side;
         for (std::size_t row = 0; row < rows; ++row) {
-            std::string name;
-            const std::size_t length = random() % 5;
-            for (std::size_t k = 0; k < length; ++k) name += pieces[random() % pieces.size()];
+            const std::string name = randomName(longNames && random() % 4 != 0);
             side.names.push_back(name);
             side.values.push_back(values[random() % values.size()]);
         }
@@ -224,16 +232,21 @@ TEST(CompareSides, FastMatchingEqualsThePlainScanOnRandomSides) {
         for (int round = 0; round < 300; ++round) {
             // Some sides large enough for the range minimum's block table.
             const std::size_t limit = round % 10 == 0 ? 400 : 20;
-            const Side side1 = randomSide(random() % limit);
-            const Side side2 = randomSide(random() % limit);
+            const bool longNames = round % 3 == 1;
+            const Side side1 = randomSide(random() % limit, longNames);
+            const Side side2 = randomSide(random() % limit, longNames);
             const SideRows rows1 = side1.rows();
             const SideRows rows2 = side2.rows();
             ASSERT_EQ(outcomeOf(compareSides(rows1, rows2, options)), plainComparison(rows1, rows2, options))
                 << "round " << round;
-            const NameIndex index(rows2.names, options);
-            for (const std::string& piece : pieces)
-                ASSERT_EQ(index.firstMatch(piece), plainFirstMatch(rows2.names, piece, options)) << piece;
-            ASSERT_EQ(index.firstMatch(""), plainFirstMatch(rows2.names, "", options));
+            std::vector<std::string_view> wanted(pieces.begin(), pieces.end());
+            const std::string nineA(9, 'a');
+            const std::string ahRun = gbk(u8"啊a啊a啊a啊a啊");
+            for (std::string_view extra : {std::string_view(""), std::string_view(nineA), std::string_view(ahRun)})
+                wanted.push_back(extra);
+            std::vector<std::size_t> expected;
+            for (std::string_view name : wanted) expected.push_back(plainFirstMatch(rows2.names, name, options));
+            ASSERT_EQ(firstMatchingRows(wanted, rows2.names, options), expected);
         }
     }
 }
@@ -257,8 +270,8 @@ TEST(CompareSides, DegenerateSidesStayExact) {
 TEST(RangeMinimum, EqualsAScanOverEveryRange) {
     std::mt19937 random(11);
     for (std::size_t size : {1, 31, 32, 33, 64, 65, 200, 1000}) {
-        std::vector<std::size_t> values(size);
-        for (std::size_t& value : values) value = random() % 1000;
+        std::vector<std::uint32_t> values(size);
+        for (std::uint32_t& value : values) value = random() % 1000;
         const RangeMinimum minimum(values);
         for (std::size_t first = 0; first < size; first += 1 + size / 50) {
             for (std::size_t last = first + 1; last <= size; ++last) {

@@ -27,17 +27,17 @@ bool nameMatches(std::string_view wanted, std::string_view candidate, const Matc
 
 ComparisonResult compareSides(const SideRows& side1, const SideRows& side2, const MatchOptions& options) {
     ComparisonResult result;
-    const NameIndex names2(side2.names, options);
-    for (std::size_t row1 = 0; row1 < side1.names.size(); ++row1) {
-        const std::size_t row2 = names2.firstMatch(side1.names[row1]);
+    const std::vector<std::size_t> matches1 = firstMatchingRows(side1.names, side2.names, options);
+    for (std::size_t row1 = 0; row1 < matches1.size(); ++row1) {
+        const std::size_t row2 = matches1[row1];
         if (row2 == kNoRow)
             result.missingOnSide2.push_back(row1);
         else if (valueAt(side1, row1) != valueAt(side2, row2))
             result.differences.push_back({row1, row2});
     }
-    const NameIndex names1(side1.names, options);
-    for (std::size_t row2 = 0; row2 < side2.names.size(); ++row2) {
-        if (names1.firstMatch(side2.names[row2]) == kNoRow) result.missingOnSide1.push_back(row2);
+    const std::vector<std::size_t> matches2 = firstMatchingRows(side2.names, side1.names, options);
+    for (std::size_t row2 = 0; row2 < matches2.size(); ++row2) {
+        if (matches2[row2] == kNoRow) result.missingOnSide1.push_back(row2);
     }
     return result;
 }
