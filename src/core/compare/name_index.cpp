@@ -98,23 +98,37 @@ std::vector<std::size_t> exactMatches(const Names& wanted, const Names& candidat
     const std::size_t capacity = std::bit_ceil(std::max<std::size_t>(16, candidates.size() * 2));
     const std::size_t mask = capacity - 1;
     std::vector<Slot> slots(capacity, Slot{0, 0});
-    const std::hash<std::string_view> hash;
+    // Hashes first, in one sequential pass, so that the slot of a name a few steps ahead
+    // can be fetched while the current one is probed: large tables miss the cache.
+    auto hashesOf = [](const Names& names) {
+        const std::hash<std::string_view> hash;
+        std::vector<std::size_t> hashes(names.size());
+        for (std::size_t k = 0; k < names.size(); ++k) hashes[k] = hash(names.name(k));
+        return hashes;
+    };
+    constexpr std::size_t kAhead = 8;
+    auto prefetch = [&](const std::vector<std::size_t>& hashes, std::size_t k) {
+        if (k + kAhead < hashes.size()) __builtin_prefetch(&slots[hashes[k + kAhead] & mask]);
+    };
     // The first free slot for `name`, or the slot already holding it.
-    auto probe = [&](std::string_view name) {
-        const std::size_t h = hash(name);
+    auto probe = [&](std::string_view name, std::size_t h) {
         const auto tag = static_cast<std::uint32_t>(h >> 32);
         std::size_t i = h & mask;
         while (slots[i].rowPlusOne != 0 && (slots[i].tag != tag || candidates.name(slots[i].rowPlusOne - 1) != name))
             i = (i + 1) & mask;
         return std::pair{i, tag};
     };
+    const std::vector<std::size_t> candidateHashes = hashesOf(candidates);
     for (std::size_t row = 0; row < candidates.size(); ++row) {
-        const auto [i, tag] = probe(candidates.name(row));
+        prefetch(candidateHashes, row);
+        const auto [i, tag] = probe(candidates.name(row), candidateHashes[row]);
         if (slots[i].rowPlusOne == 0) slots[i] = {static_cast<std::uint32_t>(row + 1), tag};
     }
+    const std::vector<std::size_t> wantedHashes = hashesOf(wanted);
     std::vector<std::size_t> found(wanted.size(), kNoRow);
     for (std::size_t q = 0; q < wanted.size(); ++q) {
-        const std::size_t i = probe(wanted.name(q)).first;
+        prefetch(wantedHashes, q);
+        const std::size_t i = probe(wanted.name(q), wantedHashes[q]).first;
         if (slots[i].rowPlusOne != 0) found[q] = slots[i].rowPlusOne - 1;
     }
     return found;
