@@ -9,18 +9,18 @@
 
 namespace {
 
-struct Run {
+struct CliRun {
     std::string out;
     int status = -1;
 };
 
-Run runCli(const std::string& arguments, const std::string& input = "") {
+CliRun runCli(const std::string& arguments, const std::string& input = "") {
     const char* cli = std::getenv("VARIMONDE_CLI");
     EXPECT_NE(cli, nullptr);
     const std::string inputFile = testing::TempDir() + "cli_input.txt";
     std::ofstream(inputFile, std::ios::binary) << input;
     const std::string command = std::string(cli) + " " + arguments + " < " + inputFile + " 2>&1";
-    Run run;
+    CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer{};
     std::size_t n = 0;
@@ -37,7 +37,7 @@ std::string writeFile(const std::string& name, const std::string& content) {
 }
 
 TEST(Cli, ParsePrintsRowsThenTheResultText) {
-    const Run run = runCli("parse -", "a=1; b=x%41; c=; d; =e");
+    const CliRun run = runCli("parse -", "a=1; b=x%41; c=; d; =e");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               "1\ta\t1\t1\n2\tb\tx%41\txA\n3\tc\t\t\n\n"
@@ -56,23 +56,24 @@ TEST(Cli, ProfilesSeparatorsAndEscapes) {
 TEST(Cli, CompareListsMissingAndDifferingItems) {
     const std::string one = writeFile("one.txt", "a=1;b=2");
     const std::string two = writeFile("two.txt", "b=3;c=4");
-    const Run run = runCli("compare " + one + " " + two);
+    const CliRun run = runCli("compare " + one + " " + two);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out,
               "[1号]缺少\n1\tc\t4\n[2号]缺少\n1\ta\t1\n值异同\n1\tb\t2\t3\n"
               "分析提示:[1号]缺少:1项   [2号]缺少:1项   Cookies值异同:1项\n");
     const std::string upper = writeFile("upper.txt", "SID=1;uid=2");
     const std::string lower = writeFile("lower.txt", "sid=1;id=2");
+    // Side-1 "id" first finds "SID" (it occurs in "sid"); side-2 "uid" occurs in no side-1 name.
     EXPECT_EQ(runCli("compare --ignore-case --partial " + lower + " " + upper).out,
-              "[1号]缺少\n[2号]缺少\n值异同\n"
-              "分析提示:[1号]缺少:0项   [2号]缺少:0项   Cookies值异同:0项\n");
+              "[1号]缺少\n1\tuid\t2\n[2号]缺少\n值异同\n1\tid\t2\t1\n"
+              "分析提示:[1号]缺少:1项   [2号]缺少:0项   Cookies值异同:1项\n");
 }
 
 TEST(Cli, BadCommandLinesExitWithTwo) {
     for (const std::string args : {"", "frobnicate", "parse --profile nope", "parse --row-sep", "parse --bogus",
                                    "compare onlyone", "parse /nonexistent/file", "parse --value-sep ''"}) {
         SCOPED_TRACE(args);
-        const Run run = runCli(args);
+        const CliRun run = runCli(args);
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.out.find("varimonde-cli:"), std::string::npos);
     }

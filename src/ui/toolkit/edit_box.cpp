@@ -11,6 +11,8 @@ namespace varimonde {
 
 EditBox::EditBox(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(false);
+    // Word-boundary wrapping is quadratic on the long unbroken values this program shows.
+    setWordWrapMode(QTextOption::WrapAnywhere);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!programWrite_) raiseTextChanged();
     });
