@@ -244,9 +244,14 @@ TEST(CompareSides, FastMatchingEqualsThePlainScanOnRandomSides) {
             const std::string ahRun = gbk(u8"啊a啊a啊a啊a啊");
             for (std::string_view extra : {std::string_view(""), std::string_view(nineA), std::string_view(ahRun)})
                 wanted.push_back(extra);
-            std::vector<std::size_t> expected;
-            for (std::string_view name : wanted) expected.push_back(plainFirstMatch(rows2.names, name, options));
-            ASSERT_EQ(firstMatchingRows(wanted, rows2.names, options), expected);
+            MatchedRows expected;
+            for (std::string_view name : wanted)
+                expected.inSide2.push_back(plainFirstMatch(rows2.names, name, options));
+            for (std::string_view name : rows2.names)
+                expected.inSide1.push_back(plainFirstMatch(wanted, name, options));
+            const MatchedRows matched = matchNames(wanted, rows2.names, options);
+            ASSERT_EQ(matched.inSide2, expected.inSide2);
+            ASSERT_EQ(matched.inSide1, expected.inSide1);
         }
     }
 }

@@ -27,7 +27,8 @@ bool nameMatches(std::string_view wanted, std::string_view candidate, const Matc
 
 ComparisonResult compareSides(const SideRows& side1, const SideRows& side2, const MatchOptions& options) {
     ComparisonResult result;
-    const std::vector<std::size_t> matches1 = firstMatchingRows(side1.names, side2.names, options);
+    const MatchedRows matches = matchNames(side1.names, side2.names, options);
+    const std::vector<std::size_t>& matches1 = matches.inSide2;
     for (std::size_t row1 = 0; row1 < matches1.size(); ++row1) {
         const std::size_t row2 = matches1[row1];
         if (row2 == kNoRow)
@@ -35,7 +36,7 @@ ComparisonResult compareSides(const SideRows& side1, const SideRows& side2, cons
         else if (valueAt(side1, row1) != valueAt(side2, row2))
             result.differences.push_back({row1, row2});
     }
-    const std::vector<std::size_t> matches2 = firstMatchingRows(side2.names, side1.names, options);
+    const std::vector<std::size_t>& matches2 = matches.inSide1;
     for (std::size_t row2 = 0; row2 < matches2.size(); ++row2) {
         if (matches2[row2] == kNoRow) result.missingOnSide1.push_back(row2);
     }

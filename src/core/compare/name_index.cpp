@@ -98,18 +98,6 @@ std::vector<std::size_t> exactMatches(const Names& wanted, const Names& candidat
     const std::size_t capacity = std::bit_ceil(std::max<std::size_t>(16, candidates.size() * 2));
     const std::size_t mask = capacity - 1;
     std::vector<Slot> slots(capacity, Slot{0, 0});
-    // Hashes first, in one sequential pass, so that the slot of a name a few steps ahead
-    // can be fetched while the current one is probed: large tables miss the cache.
-    auto hashesOf = [](const Names& names) {
-        const std::hash<std::string_view> hash;
-        std::vector<std::size_t> hashes(names.size());
-        for (std::size_t k = 0; k < names.size(); ++k) hashes[k] = hash(names.name(k));
-        return hashes;
-    };
-    constexpr std::size_t kAhead = 8;
-    auto prefetch = [&](const std::vector<std::size_t>& hashes, std::size_t k) {
-        if (k + kAhead < hashes.size()) __builtin_prefetch(&slots[hashes[k + kAhead] & mask]);
-    };
     // The first free slot for `name`, or the slot already holding it.
     auto probe = [&](std::string_view name, std::size_t h) {
         const auto tag = static_cast<std::uint32_t>(h >> 32);
@@ -118,19 +106,28 @@ std::vector<std::size_t> exactMatches(const Names& wanted, const Names& candidat
             i = (i + 1) & mask;
         return std::pair{i, tag};
     };
-    const std::vector<std::size_t> candidateHashes = hashesOf(candidates);
-    for (std::size_t row = 0; row < candidates.size(); ++row) {
-        prefetch(candidateHashes, row);
-        const auto [i, tag] = probe(candidates.name(row), candidateHashes[row]);
-        if (slots[i].rowPlusOne == 0) slots[i] = {static_cast<std::uint32_t>(row + 1), tag};
-    }
-    const std::vector<std::size_t> wantedHashes = hashesOf(wanted);
+    // Names go in blocks: hash a block and fetch its slots, then probe them, so that the
+    // cache misses of a large table overlap instead of coming one after another.
+    constexpr std::size_t kBlock = 32;
+    const std::hash<std::string_view> hash;
+    std::size_t hashes[kBlock];
+    auto forEachHashed = [&](const Names& names, auto visit) {
+        for (std::size_t first = 0; first < names.size(); first += kBlock) {
+            const std::size_t count = std::min(kBlock, names.size() - first);
+            for (std::size_t k = 0; k < count; ++k) {
+                hashes[k] = hash(names.name(first + k));
+                __builtin_prefetch(&slots[hashes[k] & mask]);
+            }
+            for (std::size_t k = 0; k < count; ++k) visit(first + k, probe(names.name(first + k), hashes[k]));
+        }
+    };
+    forEachHashed(candidates, [&](std::size_t row, std::pair<std::size_t, std::uint32_t> slot) {
+        if (slots[slot.first].rowPlusOne == 0) slots[slot.first] = {static_cast<std::uint32_t>(row + 1), slot.second};
+    });
     std::vector<std::size_t> found(wanted.size(), kNoRow);
-    for (std::size_t q = 0; q < wanted.size(); ++q) {
-        prefetch(wantedHashes, q);
-        const std::size_t i = probe(wanted.name(q), wantedHashes[q]).first;
-        if (slots[i].rowPlusOne != 0) found[q] = slots[i].rowPlusOne - 1;
-    }
+    forEachHashed(wanted, [&](std::size_t q, std::pair<std::size_t, std::uint32_t> slot) {
+        if (slots[slot.first].rowPlusOne != 0) found[q] = slots[slot.first].rowPlusOne - 1;
+    });
     return found;
 }
 
@@ -386,7 +383,9 @@ class SuffixFilter {
 // Names up to this length have their suffixes sorted by direct comparison.
 constexpr std::size_t kDirectSortLength = 64;
 
-std::vector<std::size_t> containsMatches(const NameBuffer& wanted, const NameBuffer& candidates) {
+// `sortedWanted`: the wanted names in byte order (from `sortedNames(wanted)`).
+std::vector<std::size_t> containsMatches(const NameBuffer& wanted, const OrderedTexts& sortedWanted,
+                                         const NameBuffer& candidates) {
     std::size_t firstNonEmptyRow = kNoRow;
     std::size_t longest = 0;
     for (std::size_t row = 0; row < candidates.size(); ++row) {
@@ -424,25 +423,29 @@ std::vector<std::size_t> containsMatches(const NameBuffer& wanted, const NameBuf
             if (boundaries[pos] && filter.keeps(text, pos, ends[pos])) suffixes.add(pos, ends[pos] - pos, owners[pos]);
         }
     }
-    return suffixes.firstRows(sortedNames(wanted), false, firstNonEmptyRow, true);
-}
-
-std::vector<std::size_t> prefixMatches(const NameBuffer& wanted, const NameBuffer& candidates) {
-    return sortedNames(candidates).firstRows(sortedNames(wanted), false, kNoRow, false);
+    return suffixes.firstRows(sortedWanted, false, firstNonEmptyRow, true);
 }
 
 }  // namespace
 
-std::vector<std::size_t> firstMatchingRows(const std::vector<std::string_view>& wanted,
-                                           const std::vector<std::string_view>& candidates,
-                                           const MatchOptions& options) {
-    if (options.exactMatch && options.caseSensitive) return exactMatches(NameViews(wanted), NameViews(candidates));
+MatchedRows matchNames(const std::vector<std::string_view>& names1, const std::vector<std::string_view>& names2,
+                       const MatchOptions& options) {
+    if (options.exactMatch && options.caseSensitive) {
+        const NameViews views1(names1);
+        const NameViews views2(names2);
+        return {exactMatches(views1, views2), exactMatches(views2, views1)};
+    }
     const bool fold = !options.caseSensitive;
-    const NameBuffer wantedNames(wanted, fold);
-    const NameBuffer candidateNames(candidates, fold);
-    if (options.exactMatch) return exactMatches(wantedNames, candidateNames);
-    if (options.caseSensitive) return prefixMatches(wantedNames, candidateNames);
-    return containsMatches(wantedNames, candidateNames);
+    const NameBuffer buffer1(names1, fold);
+    const NameBuffer buffer2(names2, fold);
+    if (options.exactMatch) return {exactMatches(buffer1, buffer2), exactMatches(buffer2, buffer1)};
+    // Each side's names in byte order serve both as the wanted names of one direction and,
+    // in the prefix mode, as the texts searched in the other.
+    const OrderedTexts sorted1 = sortedNames(buffer1);
+    const OrderedTexts sorted2 = sortedNames(buffer2);
+    if (options.caseSensitive)
+        return {sorted2.firstRows(sorted1, false, kNoRow, false), sorted1.firstRows(sorted2, false, kNoRow, false)};
+    return {containsMatches(buffer1, sorted1, buffer2), containsMatches(buffer2, sorted2, buffer1)};
 }
 
 }  // namespace varimonde

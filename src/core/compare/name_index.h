@@ -27,10 +27,14 @@ namespace varimonde {
 
 inline constexpr std::size_t kNoRow = static_cast<std::size_t>(-1);
 
-// For each name of `wanted`, the first row of `candidates` whose name it matches, or kNoRow.
-std::vector<std::size_t> firstMatchingRows(const std::vector<std::string_view>& wanted,
-                                           const std::vector<std::string_view>& candidates,
-                                           const MatchOptions& options);
+struct MatchedRows {
+    std::vector<std::size_t> inSide2;  // for each side-1 name, the first side-2 row it matches, or kNoRow
+    std::vector<std::size_t> inSide1;  // for each side-2 name, the first side-1 row it matches, or kNoRow
+};
+
+// Both directions at once: the work of sorting or lower-casing a side's names serves both.
+MatchedRows matchNames(const std::vector<std::string_view>& names1, const std::vector<std::string_view>& names2,
+                       const MatchOptions& options);
 
 // Minimum over any range of a fixed array: blocks of 32 with a sparse table over the
 // block minima, so memory stays near linear.
