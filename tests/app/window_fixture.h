@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 #include <string>
@@ -54,6 +56,21 @@ class WindowTest : public ::testing::Test {
             rows.push_back(joined);
         }
         return rows;
+    }
+
+    // Gives a control the keyboard focus and lets its got-focus handler run.
+    static void giveFocus(QWidget& control) {
+        control.setFocus();
+        QApplication::processEvents();
+    }
+
+    // A left click on the name cell of a row, as the user makes it.
+    static void clickRow(ReportList& list, int row) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(row, 1)).center());
+    }
+    // A left click near the bottom of a list, below its rows when they do not fill it.
+    static void clickBelowRows(ReportList& list) {
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(5, list.viewport()->height() - 3));
     }
 
     static std::vector<std::string> shownTexts() {
