@@ -29,6 +29,18 @@ void centreOnScreen(MainWindow& window) {
     window.move(available.center().x() - window.outerWidth() / 2, available.center().y() - window.outerHeight() / 2);
 }
 
+// The window was given its outer size before it had a frame, so that size went to the client
+// area. Creating the native window makes the frame known where the platform tells it before
+// the window is mapped; the same outer size is then set again, frame included, so that the
+// layout is recorded against the real outer size. Where the frame is known only after
+// mapping (a window manager on X11) it still counts as 0 here.
+void settleOuterSize(MainWindow& window) {
+    const int width = window.outerWidth();
+    const int height = window.outerHeight();
+    window.winId();
+    if (window.outerWidth() != width || window.outerHeight() != height) window.setOuterSize(width, height);
+}
+
 void restoreWindowState(MainWindow& window) {
     if (window.settings().readSetting(u8"窗口位置"_gbk) == "3") {
         window.setWindowState(Qt::WindowMaximized);
@@ -84,6 +96,7 @@ long startCountFrom(std::string_view stored) {
 
 void runStartupSequence(MainWindow& window) {
     window.setWindowTitle(toQString(u8"Varimonde 正式版1.1            By:Quorvelind"_gbk));
+    settleOuterSize(window);
     // The compact layout is restored here once the compact mode exists.
     recordLayout(window);
     restoreWindowState(window);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,6 +49,12 @@ class WindowTest : public ::testing::Test {
     }
     MainWindow& window() { return *window_; }
 
+    // Closes the window and deletes the settings file, for a start from scratch.
+    void clearSettings() {
+        window_.reset();
+        QFile::remove(QString::fromStdString(SettingsFile(configDir_.path().toStdString()).path()));
+    }
+
     // Rows of a list, each row's cells joined by "|", in UTF-8.
     static std::vector<std::string> rowsOf(const ReportList& list) {
         std::vector<std::string> rows;
@@ -77,6 +85,16 @@ class WindowTest : public ::testing::Test {
         std::vector<std::string> texts;
         for (const ShownMessage& message : MessageBox::shown()) texts.push_back(utf8(message.text));
         return texts;
+    }
+
+    // Clicks a check box on its indicator, as a user does: the box toggles, then its click handler runs.
+    static void clickBox(CheckBox& box) { QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(7, box.height() / 2)); }
+
+    // Selects the whole text of a box and pastes `text` over it from the clipboard.
+    static void pasteInto(EditBox& box, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        box.selectAll();
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
     }
 
     QTemporaryDir configDir_;
