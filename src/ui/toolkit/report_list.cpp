@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -149,7 +150,16 @@ int ReportList::findRow(std::string_view key, bool exact) const {
 }
 
 void ReportList::focusInEvent(QFocusEvent* event) {
-    QTableView::focusInEvent(event);
+    // Taking the focus by keyboard or by program, Qt makes the first row the focused row
+    // without selecting it; a later write of that row would then select it without any
+    // row-change event. A list without a current row keeps none, and hears nothing of it.
+    const bool hadFocusedRow = currentIndex().isValid();
+    {
+        const QSignalBlocker quiet(selectionModel());
+        QTableView::focusInEvent(event);
+        if (!hadFocusedRow && currentRow() < 0)
+            selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
     if (events.gotFocus) events.gotFocus();
 }
 
