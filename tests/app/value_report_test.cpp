@@ -107,6 +107,21 @@ TEST_F(ValueReportTest, ChoosingASideRowReportsItAgainstItsCounterpart) {
     }
 }
 
+// Taking the focus makes no row current, so choosing the first row afterwards still reports it.
+TEST_F(ValueReportTest, TheFirstRowChosenAfterTheFocusArrivesIsReported) {
+    MainWindow& w = start();
+    prepare(&MainWindow::选择框3, true, true, "a=1;b=2", "a=2");
+    giveFocus(*w.超级列表框对比1);
+    EXPECT_EQ(w.超级列表框对比1->currentRow(), -1);
+    EXPECT_EQ(utf8(w.state().focusTag), "Cookies[1号]");
+    EXPECT_EQ(w.state().activeList, w.超级列表框对比1);
+
+    w.超级列表框对比1->setCurrentRow(0);
+    EXPECT_EQ(w.超级列表框对比2->currentRow(), 0);
+    EXPECT_EQ(box5(), "a=1;");
+    EXPECT_EQ(box6(), "a=2;");
+}
+
 TEST_F(ValueReportTest, ChoosingAValueComparisonRowReportsThatName) {
     MainWindow& w = start();
     prepare(&MainWindow::选择框3, true, true, "a=1;b=2", "b=3;a=1");
