@@ -1,6 +1,7 @@
 #include "profiles/profile_selection.h"
 
 #include <QColor>
+#include <QTextDocument>
 
 #include "core/items/parse_items.h"
 #include "core/text/gbk_literal.h"
@@ -129,6 +130,10 @@ void separatorBoxEdited(MainWindow& window, EditBox& box, std::string& separator
 
 void connectSeparatorBox(MainWindow& window, EditBox& box, std::string& separator, const std::string& key,
                          const char* fallback) {
+    // A box 22 pixels high holds one short line: scroll bars and the usual margin would hide it.
+    box.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box.document()->setDocumentMargin(1);
     box.textChanged = [&window, &box, &separator, &key, fallback] {
         separatorBoxEdited(window, box, separator, key, fallback);
     };
