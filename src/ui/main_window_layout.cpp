@@ -1,5 +1,7 @@
 #include "ui/main_window_layout.h"
 
+#include <algorithm>
+
 #include "commands/parse_side.h"
 #include "core/text/gbk_literal.h"
 #include "ui/main_window.h"
@@ -10,6 +12,20 @@ namespace {
 
 int scaled(double fraction, int size) {
     return static_cast<int>(fraction * size);
+}
+
+// The frame counted in the recorded outer size. A window manager adds its frame only once the
+// window is mapped, after start-up has recorded the layout; a frame that appears later must
+// not stretch the controls, so the layout goes by the client size plus the recorded frame.
+// That is the outer size whenever the frame has not changed since the recording.
+constexpr const char* kRecordedFrame = "varimondeRecordedFrame";
+
+QSize frameOf(const MainWindow& window) {
+    return {window.outerWidth() - window.width(), window.outerHeight() - window.height()};
+}
+
+QSize layoutSizeOf(const MainWindow& window, QSize clientSize) {
+    return clientSize + window.property(kRecordedFrame).toSize();
 }
 
 // The status bar is not scaled: it stays docked along the bottom edge.
@@ -31,6 +47,21 @@ void fitListColumns(MainWindow& window) {
         list->setColumnWidthOf(0, list->columnWidthOf(0) + 6);
     for (ReportList* list : lists)
         giveValueColumnTheRest(*list, list == window.超级列表框对比1 || list == window.超级列表框对比2);
+}
+
+// A scaled control's width while the window has its normal size. Maximising moves a window
+// before it resizes it on Windows, so the value columns of a maximised window were always
+// taken from the list's normal width; Qt reports the move after the resize, when the list
+// has already grown, and two columns of the grown width each would overflow the list.
+int normalWidthOf(MainWindow& window, const QWidget& control) {
+    const std::vector<QWidget*>& controls = window.layoutControls();
+    const std::vector<LayoutRatio>& ratios = window.state().layoutRatios;
+    const auto found = std::find(controls.begin(), controls.end(), &control);
+    const auto index = static_cast<std::size_t>(found - controls.begin());
+    if (index >= ratios.size()) return control.width();
+    const QSize normalSize = window.normalGeometry().size();
+    if (normalSize.width() <= 0) return control.width();
+    return scaled(ratios[index].width, layoutSizeOf(window, normalSize).width());
 }
 
 }  // namespace
@@ -57,10 +88,12 @@ void placeLayout(const std::vector<QWidget*>& controls, const std::vector<Layout
 
 void recordLayout(MainWindow& window) {
     window.state().layoutRatios = measureLayout(window.layoutControls(), window.outerWidth(), window.outerHeight());
+    window.setProperty(kRecordedFrame, frameOf(window));
 }
 
 void applyLayout(MainWindow& window) {
-    placeLayout(window.layoutControls(), window.state().layoutRatios, window.outerWidth(), window.outerHeight());
+    const QSize size = layoutSizeOf(window, window.size());
+    placeLayout(window.layoutControls(), window.state().layoutRatios, size.width(), size.height());
 }
 
 void handleMainWindowResized(MainWindow& window) {
@@ -82,7 +115,7 @@ void handleMainWindowResized(MainWindow& window) {
 void handleMainWindowMoved(MainWindow& window) {
     if (window.超级列表框值对比3->hasFocus()) window.setFocus();
     ReportList& values = *window.超级列表框值对比3;
-    const int width = window.isMaximized() ? static_cast<int>(values.width() / 1.4) : 215;
+    const int width = window.isMaximized() ? static_cast<int>(normalWidthOf(window, values) / 1.4) : 215;
     values.setColumnWidthOf(2, width);
     values.setColumnWidthOf(3, width);
 }

@@ -3,7 +3,8 @@
 // recordLayout measures every scaled control against the window's outer size; after a
 // size change applyLayout places each control again at the same fractions, each product
 // truncated toward zero. Controls inside a picture box are measured by their place in
-// the box but divided by the window's size.
+// the box but divided by the window's size. A window frame that appears only after the
+// recording (a window manager framing the mapped window) is left out of the scaling.
 #pragma once
 
 #include <vector>
