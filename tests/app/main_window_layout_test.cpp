@@ -1,6 +1,6 @@
 // Proportional layout of the main window: controls scale with the window's outer size,
 // come back to their places on restore, and the stored window state follows the window.
-#include <QScreen>
+#include <set>
 
 #include "window_fixture.h"
 

@@ -1,6 +1,5 @@
 // Start-up from a settings file: the profile, separators, switches, placeholders, window
 // state and start counter a run comes back with, and what the first start stores.
-#include <QGuiApplication>
 #include <QScreen>
 
 #include "window_fixture.h"
