@@ -60,6 +60,10 @@ void MainWindow::setOuterSize(int width, int height) {
 }
 
 void MainWindow::createControls() {
+    // Sizes are designed for a 12-pixel interface font.
+    QFont interfaceFont = font();
+    interfaceFont.setPixelSize(12);
+    setFont(interfaceFont);
     setOuterSize(822, 581);
     move(50, 50);
 
@@ -120,7 +124,8 @@ void MainWindow::createControls() {
     按钮2 = placeWithCaption<Button>(图片框2, 593, 584, 18, 18, u8"大"_gbk);
 
     // The side panel and the value area lie over the main area.
-    for (QWidget* raised : std::initializer_list<QWidget*>{编辑框5, 编辑框6, 超级列表框值对比3, 分隔条1, 按钮3})
+    for (QWidget* raised :
+         std::initializer_list<QWidget*>{图片框1, 编辑框5, 编辑框6, 超级列表框值对比3, 分隔条1, 按钮3})
         raised->raise();
 
     编辑框3->setText(u8"[#查项#]"_gbk);

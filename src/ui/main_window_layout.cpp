@@ -18,14 +18,14 @@ int scaled(double fraction, int size) {
 // window is mapped, after start-up has recorded the layout; a frame that appears later must
 // not stretch the controls, so the layout goes by the client size plus the recorded frame.
 // That is the outer size whenever the frame has not changed since the recording.
-constexpr const char* kRecordedFrame = "varimondeRecordedFrame";
 
 QSize frameOf(const MainWindow& window) {
     return {window.outerWidth() - window.width(), window.outerHeight() - window.height()};
 }
 
-QSize layoutSizeOf(const MainWindow& window, QSize clientSize) {
-    return clientSize + window.property(kRecordedFrame).toSize();
+QSize layoutSizeOf(MainWindow& window, QSize clientSize) {
+    const ProgramState& state = window.state();
+    return clientSize + QSize(state.recordedFrameWidth, state.recordedFrameHeight);
 }
 
 // The status bar is not scaled: it stays docked along the bottom edge.
@@ -88,7 +88,9 @@ void placeLayout(const std::vector<QWidget*>& controls, const std::vector<Layout
 
 void recordLayout(MainWindow& window) {
     window.state().layoutRatios = measureLayout(window.layoutControls(), window.outerWidth(), window.outerHeight());
-    window.setProperty(kRecordedFrame, frameOf(window));
+    const QSize frame = frameOf(window);
+    window.state().recordedFrameWidth = frame.width();
+    window.state().recordedFrameHeight = frame.height();
 }
 
 void applyLayout(MainWindow& window) {

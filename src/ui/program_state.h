@@ -29,6 +29,9 @@ struct ProgramState {
     bool addMode = false;
     std::vector<LayoutRatio> layoutRatios;
     bool layoutSuspended = false;
+    // The window frame counted in the outer size when the layout was recorded.
+    int recordedFrameWidth = 0;
+    int recordedFrameHeight = 0;
     bool valueAreaExpanded = false;
     bool focusJump = false;
     bool valueWindowsLoaded = false;
