@@ -110,7 +110,7 @@ void valueListRowChosen(MainWindow& window) {
 }
 
 void resultRowClicked(MainWindow& window, Side side) {
-    ReportList& list = side == Side::One ? *window.超级列表框结果1 : *window.超级列表框结果2;
+    ReportList& list = window.missingList(side);
     const int current = list.currentRow();
     if (current < 0) return;
     window.itemBox(side).setText(itemLine(window, list.cellText(current, 1), list.cellText(current, 2)) +
@@ -119,7 +119,7 @@ void resultRowClicked(MainWindow& window, Side side) {
 }
 
 void resultListGotFocus(MainWindow& window, Side side) {
-    ReportList& list = side == Side::One ? *window.超级列表框结果1 : *window.超级列表框结果2;
+    ReportList& list = window.missingList(side);
     window.state().activeList = &list;
     window.state().focusTag = side == Side::One ? u8"Cookies[1号]缺少"_gbk : u8"Cookies[2号]缺少"_gbk;
     resultRowClicked(window, side);
@@ -149,7 +149,7 @@ void connectValueReportHandlers(MainWindow& window) {
         ReportList& list = window.sideList(side);
         list.currentRowChanged = [&window, side] { sideRowChanged(window, side); };
         list.events.gotFocus = [&window, side] { sideListGotFocus(window, side); };
-        ReportList& result = side == Side::One ? *window.超级列表框结果1 : *window.超级列表框结果2;
+        ReportList& result = window.missingList(side);
         result.clicked = [&window, side] { resultRowClicked(window, side); };
         result.events.gotFocus = [&window, side] { resultListGotFocus(window, side); };
     }

@@ -45,6 +45,8 @@ class MainWindow : public QWidget {
     EditBox& inputBox(Side side) { return side == Side::One ? *编辑框1 : *编辑框2; }
     ReportList& sideList(Side side) { return side == Side::One ? *超级列表框对比1 : *超级列表框对比2; }
     EditBox& itemBox(Side side) { return side == Side::One ? *编辑框5 : *编辑框6; }
+    // The list of the names this side lacks.
+    ReportList& missingList(Side side) { return side == Side::One ? *超级列表框结果1 : *超级列表框结果2; }
 
     PictureBox* 图片框1;
     PictureBox* 图片框2;

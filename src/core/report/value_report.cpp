@@ -21,10 +21,12 @@ bool counterpartMatches(std::string_view candidate, std::string_view wanted, boo
 }  // namespace
 
 long findCounterpart(const std::vector<std::string_view>& names, std::string_view name, const MatchOptions& options) {
-    const std::string wanted = options.caseSensitive ? std::string(name) : asciiLower(name);
+    const std::string folded = options.caseSensitive ? std::string() : asciiLower(name);
     for (std::size_t row = 0; row < names.size(); ++row) {
-        const std::string candidate = options.caseSensitive ? std::string(names[row]) : asciiLower(names[row]);
-        if (counterpartMatches(candidate, wanted, options.exactMatch)) return static_cast<long>(row);
+        const bool matches = options.caseSensitive
+                                 ? counterpartMatches(names[row], name, options.exactMatch)
+                                 : counterpartMatches(asciiLower(names[row]), folded, options.exactMatch);
+        if (matches) return static_cast<long>(row);
     }
     return -1;
 }

@@ -23,11 +23,9 @@ std::string EditBox::text() const {
 }
 
 void EditBox::setText(std::string_view gbk) {
-    {
-        programWrite_ = true;
-        setPlainText(boxTextToQt(gbk));
-        programWrite_ = false;
-    }
+    programWrite_ = true;
+    setPlainText(boxTextToQt(gbk));
+    programWrite_ = false;
     raiseTextChanged();
 }
 
